@@ -1,0 +1,34 @@
+// Helpers that fill and read tables in tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "rtl/failure.h"
+#include "tables/table.h"
+#include "tables/window_state.h"
+
+namespace velmora::test {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Writes rows of texts into columns first, first + 1, ... of the table.
+void fill(Table& table, const Rows& rows, int firstColumn = 1);
+
+// The texts of columns first .. last of every row.
+Rows texts(const Table& table, int firstColumn, int lastColumn);
+
+// A state after New data with n nodes, the O/D matrix filled from rows.
+WindowState stateWithOD(const Rows& od);
+
+// Runs the action and returns the failure's message ("" if none).
+template <typename Action> std::string failureOf(Action&& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.what();
+    }
+    return "";
+}
+
+} // namespace velmora::test
