@@ -34,7 +34,8 @@ double circulatingFlowByRule(const IntegerCells& cells, std::int32_t n, std::int
 
 void writeCirculatingByRule(const IntegerCells& cells, Table& flows, std::int32_t nodes) {
     for (std::int32_t n = 1; n <= nodes; ++n)
-        flows.setCell(flowColumn::circulating, n - 1, integerText(roundToInt64(circulatingFlowByRule(cells, n, nodes))));
+        flows.setCell(flowColumn::circulating, n - 1,
+                      integerText(roundToInt64(circulatingFlowByRule(cells, n, nodes))));
 }
 
 } // namespace

@@ -22,8 +22,8 @@ IntegerCells::IntegerCells(const Table& table, std::int32_t rows)
 
 std::int32_t IntegerCells::at(std::int32_t column, std::int32_t row) const {
     if (column >= 1 && column <= columns_ && row >= 0 && row < rows_) {
-        auto k = static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
-                 static_cast<std::size_t>(column - 1);
+        auto k =
+            static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column - 1);
         if (valid_[k])
             return values_[k];
     }

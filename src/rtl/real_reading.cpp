@@ -101,9 +101,8 @@ std::optional<double> tryReadReal(std::string_view text, const FormatSettings& s
     auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Out of range either way: too large fails, too small is zero.
-        long magnitude = significantWhole.empty()
-                             ? -static_cast<long>(fraction.find_first_not_of('0')) + exponent
-                             : static_cast<long>(significantWhole.size()) + exponent;
+        long magnitude = significantWhole.empty() ? -static_cast<long>(fraction.find_first_not_of('0')) + exponent
+                                                  : static_cast<long>(significantWhole.size()) + exponent;
         if (magnitude > 0)
             return std::nullopt;
         return zero;

@@ -13,12 +13,12 @@ namespace velmora {
 struct WindowState {
     WindowState();
 
-    Table flows;         // Flussi_QeQuQc_TXT: Node, Q.in, Q.out, Q.cir
-    Table od;            // MatriceOD_TXT: origin rows, destination columns
-    Table probabilities; // Probabilita_TXT: laid out as the O/D table
-    std::string nodeCountText = "4";       // Numero_nodi_TXT
+    Table flows;                            // Flussi_QeQuQc_TXT: Node, Q.in, Q.out, Q.cir
+    Table od;                               // MatriceOD_TXT: origin rows, destination columns
+    Table probabilities;                    // Probabilita_TXT: laid out as the O/D table
+    std::string nodeCountText = "4";        // Numero_nodi_TXT
     std::string iterationLimitText = "200"; // iterazioni_TXT
-    ModeGroup modes;     // Ricava_QeQuQc_CHK and its two siblings
+    ModeGroup modes;                        // Ricava_QeQuQc_CHK and its two siblings
 };
 
 // The flow table's columns, by their designed position.

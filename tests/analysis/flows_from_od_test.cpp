@@ -62,8 +62,7 @@ TEST(FlowsFromOD, ABadCellStopsAfterTheNodesThatReadItLater) {
     od[3][2] = "x";
     WindowState state = test::stateWithOD(od);
     EXPECT_EQ(failureOf([&] { process(state); }), "'x' is not a valid integer value for Integer type");
-    EXPECT_EQ(texts(state.flows, 1, 3),
-              (Rows{{"350", "270", ""}, {"260", "300", ""}, {"", "", ""}, {"", "", ""}}));
+    EXPECT_EQ(texts(state.flows, 1, 3), (Rows{{"350", "270", ""}, {"260", "300", ""}, {"", "", ""}, {"", "", ""}}));
     EXPECT_EQ(state.probabilities.cell(1, 0), "");
 }
 
