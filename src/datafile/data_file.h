@@ -1,0 +1,17 @@
+// The flow data file: the node count, the iteration limit, the selected mode
+// and the three tables in one tab-separated text file.
+#pragma once
+
+#include <string>
+
+#include "tables/window_state.h"
+
+namespace velmora {
+
+// Save data, once the save dialog has named the file (UTF-8 path).
+void saveData(const WindowState& state, const std::string& path);
+
+// Open data, once the open dialog has named the file (UTF-8 path).
+void openData(WindowState& state, const std::string& path);
+
+} // namespace velmora
