@@ -4,6 +4,10 @@
 # dependencies, unpacks it into a throwaway root and validates it there again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ ! -f src/app/CMakeLists.txt ]; then
+  echo "No desktop application in this tree: nothing to install or package."
+  exit 0
+fi
 source scripts/packages.sh
 velmora_install_packages dpkg-dev file desktop-file-utils appstream
 
