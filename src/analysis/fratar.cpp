@@ -1,5 +1,6 @@
 #include "analysis/fratar.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -14,8 +15,8 @@ namespace velmora {
 
 namespace {
 
-// Every array has its final size before the iteration; nothing in it
-// allocates.
+// The work arrays of one run, sized once when the run starts, so that the
+// iteration itself never allocates.
 class Balancing {
 public:
     explicit Balancing(std::int32_t n)
