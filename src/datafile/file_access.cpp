@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "rtl/failure.h"
@@ -27,15 +28,17 @@ std::string lastErrorDescription() {
     return error != 0 ? std::generic_category().message(error) : std::make_error_code(std::errc::io_error).message();
 }
 
-// A name beside the target that no file has yet.
-fs::path temporaryPathFor(const fs::path& target) {
-    for (int attempt = 0;; ++attempt) {
+// A name beside the target that no file has yet; none when all are taken,
+// since writing over one of them would destroy someone's file.
+std::optional<fs::path> temporaryPathFor(const fs::path& target) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
         fs::path candidate = target;
         candidate += ".velmora-" + std::to_string(attempt) + ".tmp";
         std::error_code error;
-        if (!fs::exists(fs::symlink_status(candidate, error)) || attempt == 999)
+        if (!fs::exists(fs::symlink_status(candidate, error)))
             return candidate;
     }
+    return std::nullopt;
 }
 
 // Replacing a link would cut it; the file it points to is the user's file.
@@ -68,7 +71,10 @@ std::string readWholeFile(const std::string& path) {
 
 void replaceFile(const std::string& path, std::string_view bytes) {
     const fs::path target = resolvedTarget(pathOf(path));
-    const fs::path temporary = temporaryPathFor(target);
+    const std::optional<fs::path> unused = temporaryPathFor(target);
+    if (!unused)
+        throw Failure(messages::cannotCreateFile(path, std::make_error_code(std::errc::file_exists).message()));
+    const fs::path& temporary = *unused;
     const auto fail = [&](const std::string& reason) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
