@@ -44,6 +44,16 @@ TEST(ReplaceFile, CreatesOrReplacesTheFileAndLeavesNothingElse) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"data.txt"});
 }
 
+TEST(ReplaceFile, AFileWithTheTemporaryNameIsLeftAlone) {
+    TempDir dir;
+    const std::string target = dir.file("data.txt");
+    writeBytes(target + ".velmora-0.tmp", "someone's file");
+    replaceFile(target, "new");
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(readBytes(target + ".velmora-0.tmp"), "someone's file");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"data.txt", "data.txt.velmora-0.tmp"}));
+}
+
 TEST(ReplaceFile, AFolderThatDoesNotExistFails) {
     TempDir dir;
     const std::string target = dir.file("nowhere/data.txt");
