@@ -26,7 +26,7 @@ template <typename Action> std::string failureOf(Action&& action) {
     try {
         action();
     } catch (const Failure& failure) {
-        return failure.what();
+        return failure.message();
     }
     return "";
 }
