@@ -2,7 +2,7 @@
 # of them is missing. Sourced by run.sh and test.sh.
 velmora_packages=(
   cmake make g++ pkg-config
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   clang-format
 )

@@ -1,6 +1,9 @@
 #include "analysis/process.h"
 
+#include "analysis/entry_flows.h"
+#include "analysis/exit_probability.h"
 #include "analysis/flows_from_od.h"
+#include "analysis/fratar.h"
 #include "rtl/format_settings.h"
 
 namespace velmora {
@@ -12,6 +15,16 @@ std::optional<std::string> process(WindowState& state) {
     if (state.modes.isSelected(Mode::FlowsFromOD)) {
         flowsFromOD(state.od, state.flows, n);
         rowProbabilities(state.od, state.probabilities, n, settings);
+    }
+
+    const bool byProbability = state.modes.isSelected(Mode::ODByProbability);
+    const bool byFratar = state.modes.isSelected(Mode::ODByFratar);
+    if (byProbability || byFratar) {
+        entryFlows(state.flows, n);
+        if (byProbability)
+            exitProbabilityMatrix(state.flows, state.probabilities, state.od, n, settings);
+        if (byFratar)
+            return fratarBalancing(state.flows, state.od, state.probabilities, state.iterationLimitText, n, settings);
     }
     return std::nullopt;
 }

@@ -28,4 +28,14 @@ WindowState stateWithOD(const Rows& od) {
     return state;
 }
 
+WindowState stateWithFlows(const Rows& flows, const Rows& od, Mode mode) {
+    WindowState state;
+    state.nodeCountText = std::to_string(flows.size());
+    newData(state);
+    fill(state.flows, flows, flowColumn::exiting);
+    fill(state.od, od);
+    state.modes.select(mode);
+    return state;
+}
+
 } // namespace velmora::test

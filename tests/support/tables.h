@@ -21,12 +21,17 @@ Rows texts(const Table& table, int firstColumn, int lastColumn);
 // A state after New data with n nodes, the O/D matrix filled from rows.
 WindowState stateWithOD(const Rows& od);
 
+// A state after New data with as many nodes as rows of flows, each row
+// holding Q.out and Q.cir, the O/D matrix filled from od (fewer rows leave
+// cells empty) and the mode selected.
+WindowState stateWithFlows(const Rows& flows, const Rows& od, Mode mode);
+
 // Runs the action and returns the failure's message ("" if none).
 template <typename Action> std::string failureOf(Action&& action) {
     try {
         action();
     } catch (const Failure& failure) {
-        return failure.what();
+        return failure.message();
     }
     return "";
 }
