@@ -8,7 +8,7 @@ velmora_install_packages googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wi
 
 build=build/windows
 cmake -S . -B "$build" --toolchain cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_GUI=OFF -DVELMORA_WARNINGS_AS_ERRORS=ON >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_GUI=OFF -DVELMORA_BUILD_BENCHMARKS=OFF -DVELMORA_WARNINGS_AS_ERRORS=ON >/dev/null
 nice -n 10 cmake --build "$build" -j2
 
 # A throwaway wine prefix, so nothing depends on the user's own.

@@ -80,6 +80,9 @@ TEST(ReplaceFile, ATargetThatIsAFolderFailsAndKeepsTheFolderWithItsFiles) {
 }
 
 TEST(ReplaceFile, WritesThroughALinkAndKeepsThePermissions) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps no owner and group permission bits, and creating a link needs a privilege there";
+#endif
     TempDir dir;
     const std::string real = dir.file("real.txt");
     writeBytes(real, "old");
