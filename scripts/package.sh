@@ -8,7 +8,7 @@ velmora_install_packages dpkg-dev file
 
 build=${1:-build/package}
 if [ $# -eq 0 ]; then
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_TESTS=OFF >/dev/null
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCHMARKS=OFF >/dev/null
 fi
 nice -n 10 cmake --build "$build" -j2
 cpack --config "$build/CPackConfig.cmake" -B "$build" -G DEB
