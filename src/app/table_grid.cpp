@@ -28,7 +28,7 @@ TableGrid::TableGrid(velmora::Table& table, QWidget* parent) : QTableView(parent
 }
 
 void TableGrid::commitOpenEditor() {
-    if (state() != QAbstractItemView::EditingState)
+    if (!isEditing())
         return;
     QWidget* editor = indexWidget(currentIndex());
     if (editor == nullptr)
