@@ -123,9 +123,15 @@ void GridsTest::draggedColumnMovesInTheTable() {
     TableGrid* grid = t.window->Flussi_QeQuQc_TXT;
     QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
 
-    // The end of a header drag: "Q.out" dropped before "Q.in".
+    // "Q.out" dragged by its header and dropped before "Q.in".
     QHeaderView* header = grid->horizontalHeader();
-    header->moveSection(2, 1);
+    const int y = header->height() / 2;
+    const QPoint qOut(header->sectionViewportPosition(2) + 20, y);
+    const QPoint qIn(header->sectionViewportPosition(1) + 5, y);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, qOut);
+    QTest::mouseMove(header->viewport(), qOut - QPoint(10, 0));
+    QTest::mouseMove(header->viewport(), qIn);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, qIn);
 
     QCOMPARE(headers(grid->model()), (QStringList{"Node", "Q.out", "Q.in", "Q.cir"}));
     QCOMPARE(flows.column(1).header, "Q.out");
