@@ -44,7 +44,7 @@ public:
         converged_ = 0;
     }
 
-    void run(std::int32_t limit) {
+    void run(std::int32_t limit, IterationMonitor* monitor) {
         for (std::int64_t k = 1; k <= limit; ++k) {
             growthFactors();
             locationFactors();
@@ -54,6 +54,8 @@ public:
                 converged_ = static_cast<std::int32_t>(k);
                 return;
             }
+            if (monitor && !monitor->keepGoing(k, limit))
+                throw Stopped{};
         }
     }
 
@@ -156,12 +158,12 @@ private:
 } // namespace
 
 std::string fratarBalancing(const Table& flows, Table& od, Table& probabilities, const std::string& iterationLimitText,
-                            std::int32_t n, const FormatSettings& settings) {
+                            std::int32_t n, const FormatSettings& settings, IterationMonitor* monitor) {
     Balancing balancing(n);
     balancing.read(flows, od, settings);
     const std::int32_t limit = readInteger(iterationLimitText);
     balancing.start();
-    balancing.run(limit);
+    balancing.run(limit, monitor);
     balancing.write(od);
     rowProbabilities(od, probabilities, n, settings);
     return "Estimate error RMSE: " + fixedText(balancing.error(), 7, settings) + "\r\n" + "\r\n" +

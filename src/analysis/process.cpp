@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-std::optional<std::string> process(WindowState& state) {
+std::optional<std::string> process(WindowState& state, IterationMonitor* monitor) {
     const FormatSettings settings = formatSettings();
     const std::int32_t n = state.od.rowCount();
 
@@ -24,7 +24,8 @@ std::optional<std::string> process(WindowState& state) {
         if (byProbability)
             exitProbabilityMatrix(state.flows, state.probabilities, state.od, n, settings);
         if (byFratar)
-            return fratarBalancing(state.flows, state.od, state.probabilities, state.iterationLimitText, n, settings);
+            return fratarBalancing(state.flows, state.od, state.probabilities, state.iterationLimitText, n, settings,
+                                   monitor);
     }
     return std::nullopt;
 }

@@ -7,6 +7,9 @@
 TableGrid::TableGrid(velmora::Table& table, QWidget* parent) : QTableView(parent), model_(new TableModel(table, this)) {
     setModel(model_);
     setAlternatingRowColors(true);
+    QPalette rows = palette();
+    rows.setColor(QPalette::AlternateBase, QColor(0xEC, 0xEF, 0xF3));
+    setPalette(rows);
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -14,7 +17,12 @@ TableGrid::TableGrid(velmora::Table& table, QWidget* parent) : QTableView(parent
                     QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
     setFocusPolicy(Qt::StrongFocus);
+    // Cell texts are numbers: one line each, clipped rather than wrapped
+    // at a decimal comma when a column is narrow.
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(22);
 
     QHeaderView* header = horizontalHeader();
     header->setSectionsMovable(true);
@@ -28,7 +36,7 @@ TableGrid::TableGrid(velmora::Table& table, QWidget* parent) : QTableView(parent
 }
 
 void TableGrid::commitOpenEditor() {
-    if (state() != QAbstractItemView::EditingState)
+    if (!isEditing())
         return;
     QWidget* editor = indexWidget(currentIndex());
     if (editor == nullptr)

@@ -17,6 +17,8 @@ public:
 
     TableModel* tableModel() const { return model_; }
 
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+
     // Writes the text of a cell editor that is still open into the table
     // and closes the editor; a command must see what the user just typed.
     void commitOpenEditor();

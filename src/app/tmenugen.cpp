@@ -42,7 +42,11 @@ TMenuGEN::TMenuGEN(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     FormCreate();
 }
 
-TMenuGEN::~TMenuGEN() = default;
+// The grids read the tables of state_, which goes before the QWidget base
+// would delete them.
+TMenuGEN::~TMenuGEN() {
+    delete tableSplitter;
+}
 
 void TMenuGEN::FormCreate() {
     velmora::formatSettings().decimalSeparator = ',';

@@ -172,3 +172,47 @@ TEST(Fratar, ProbabilityModeEndsSilently) {
 
 } // namespace
 } // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Counts the iterations it sees and stops the run after a given number.
+class StopAfter : public IterationMonitor {
+public:
+    explicit StopAfter(std::int64_t iterations) : iterations_(iterations) {}
+    bool keepGoing(std::int64_t iteration, std::int32_t limit) override {
+        seen = iteration;
+        lastLimit = limit;
+        return iteration < iterations_;
+    }
+    std::int64_t seen = 0;
+    std::int32_t lastLimit = 0;
+
+private:
+    std::int64_t iterations_;
+};
+
+TEST(Fratar, AMonitorSeesEveryIterationAndMayStopTheRun) {
+    WindowState state = fratarState(twoNodes, twoNodeSeed, "200");
+    StopAfter never(1000);
+    EXPECT_EQ(process(state, &never), report("0,0000086", "25"));
+    EXPECT_EQ(never.seen, 24) << "the converging iteration ends the run without asking";
+    EXPECT_EQ(never.lastLimit, 200);
+
+    state = fratarState(twoNodes, twoNodeSeed, "2147483647");
+    StopAfter three(3);
+    bool stopped = false;
+    try {
+        process(state, &three);
+    } catch (const Stopped&) {
+        stopped = true;
+    }
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(three.seen, 3);
+    EXPECT_EQ(texts(state.flows, 1, 1), (Rows{{"60"}, {"40"}}));
+    EXPECT_EQ(texts(state.od, 1, 2), twoNodeSeed) << "a stopped run leaves the O/D table as it was";
+    EXPECT_EQ(texts(state.probabilities, 1, 2), (Rows{{"", ""}, {"", ""}}));
+}
+
+} // namespace
+} // namespace velmora
