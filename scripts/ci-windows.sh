@@ -7,7 +7,10 @@ source scripts/packages.sh
 velmora_install_packages googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
 
 build=build/windows
-cmake -S . -B "$build" --toolchain cmake/mingw-w64-x86_64.cmake \
+# The toolchain is fixed when the build folder is first configured.
+toolchain=()
+[ -f "$build/CMakeCache.txt" ] || toolchain=(--toolchain cmake/mingw-w64-x86_64.cmake)
+cmake -S . -B "$build" "${toolchain[@]}" \
   -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_GUI=OFF -DVELMORA_BUILD_BENCHMARKS=OFF -DVELMORA_WARNINGS_AS_ERRORS=ON >/dev/null
 nice -n 10 cmake --build "$build" -j2
 
