@@ -23,4 +23,6 @@ export WINEDEBUG=-all WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wine="/usr/lib/wine/wine64"
 [ -x "$wine" ] || wine=wine
+# Sets up the prefix first, so its start-up chatter stays out of the test output.
+"$wine" wineboot --init >/dev/null 2>&1
 "$wine" "$build/tests/velmora_core_tests.exe" --gtest_brief=1
