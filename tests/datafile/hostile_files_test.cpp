@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "datafile/data_file.h"
+#include "datafile/file_access.h"
 #include "datafile_support.h"
 #include "rtl/messages.h"
 
@@ -184,6 +185,29 @@ TEST_F(HostileFile, AMegabyteLine) {
     EXPECT_EQ(state.od.cell(0, 1), "2");
     EXPECT_EQ(state.od.cell(1, 1), "");
     EXPECT_EQ(state.probabilities.cell(1, 0), "") << "the rows after the failing one are not read";
+}
+
+TEST_F(HostileFile, AFileFarBeyondAnyRoundaboutIsRefusedWithoutReadingIt) {
+    const WindowSnapshot before = snapshotOf(state);
+    const std::string tooLarge = ". " + std::make_error_code(std::errc::file_too_large).message();
+
+    // Sparse: it takes no room on the disk, and none in memory either.
+    const std::string huge = dir.file("film.txt");
+    writeBytes(huge, "");
+    std::filesystem::resize_file(huge, std::uintmax_t{8} * 1024 * 1024 * 1024);
+    EXPECT_EQ(failureOf([&] { openData(state, huge); }), "Cannot open file \"" + huge + "\"" + tooLarge);
+
+    // A device that never ends is cut off at the bound.
+    if (std::filesystem::exists("/dev/zero")) {
+        EXPECT_EQ(failureOf([&] { openData(state, "/dev/zero"); }), "Cannot open file \"/dev/zero\"" + tooLarge);
+    }
+    EXPECT_EQ(snapshotOf(state), before);
+
+    // The bound itself still opens as far as its content allows.
+    std::string largest = test::crlfLines({header, "0\t200\t-1\t0\t0"});
+    largest.resize(maximumDataFileSize, ' ');
+    EXPECT_EQ(open(largest), "");
+    EXPECT_EQ(state.flows.rowCount(), 0);
 }
 
 TEST(HostileSave, AWriteThatFailsLeavesTheOldFileByteForByteAndNoTemporaryFile) {
