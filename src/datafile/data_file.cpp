@@ -11,12 +11,19 @@ namespace velmora {
 void saveData(const WindowState& state, const std::string& path) {
     // The whole content exists before the disk is touched: a table that
     // cannot be written fails here and leaves any file as it was.
-    const std::string bytes = encodeWindows1252(dataFileText(state));
-    replaceFile(path, bytes);
+    replaceFile(path, dataFileBytes(state));
 }
 
 void openData(WindowState& state, const std::string& path) {
-    const std::vector<std::string> lines = splitLines(decodeFileText(readWholeFile(path)));
+    openDataBytes(state, readWholeFile(path));
+}
+
+std::string dataFileBytes(const WindowState& state) {
+    return encodeWindows1252(dataFileText(state));
+}
+
+void openDataBytes(WindowState& state, std::string_view bytes) {
+    const std::vector<std::string> lines = splitLines(decodeFileText(bytes));
     loadDataFile(state, lines);
 }
 

@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 #include "rtl/failure.h"
 #include "rtl/messages.h"
@@ -63,7 +63,25 @@ std::string readWholeFile(const std::string& path) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         throw Failure(messages::cannotOpenFile(path, lastErrorDescription()));
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto tooLarge = [&] {
+        return Failure(messages::cannotOpenFile(path, std::make_error_code(std::errc::file_too_large).message()));
+    };
+    std::string bytes;
+    if (fs::is_regular_file(file, error)) {
+        const std::uintmax_t size = fs::file_size(file, error);
+        if (!error && size > maximumDataFileSize)
+            throw tooLarge();
+        if (!error)
+            bytes.reserve(static_cast<std::size_t>(size));
+    }
+    // A device or a file that grows while it is read has no size to trust:
+    // the bound holds for what is actually read.
+    std::vector<char> chunk(1 << 16);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > maximumDataFileSize)
+            throw tooLarge();
+    }
     if (in.bad())
         throw Failure(messages::cannotOpenFile(path, lastErrorDescription()));
     return bytes;
