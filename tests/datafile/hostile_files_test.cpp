@@ -3,7 +3,9 @@
 // damaged that the user did not mean to write.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -62,6 +64,7 @@ std::string fileOfNodes(std::int32_t n) {
     return dataFileBytes(state);
 }
 
+#ifndef _WIN32
 // Files are limited to a few bytes while it lives: a write beyond them fails
 // with "File too large" once the temporary file exists, as a full disk would.
 class FileSizeLimit {
@@ -84,6 +87,7 @@ private:
     rlimit previous_{};
     void (*previousHandler_)(int);
 };
+#endif
 
 class HostileFile : public ::testing::Test {
 protected:
@@ -222,6 +226,8 @@ TEST_F(HostileFile, AFileFarBeyondAnyRoundaboutIsRefusedWithoutReadingIt) {
     EXPECT_EQ(snapshotOf(state), before);
 }
 
+// A full disk is made with the file size limit of POSIX systems.
+#ifndef _WIN32
 TEST(HostileSave, AWriteThatFailsLeavesTheOldFileByteForByteAndNoTemporaryFile) {
     TempDir dir;
     const std::string target = dir.file("data.txt");
@@ -245,6 +251,7 @@ TEST(HostileSave, AWriteThatFailsLeavesTheOldFileByteForByteAndNoTemporaryFile) 
     EXPECT_EQ(readBytes(target), test::exampleFileBytes());
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"data.txt"});
 }
+#endif
 
 } // namespace
 } // namespace velmora
