@@ -17,6 +17,8 @@ IntegerCells::IntegerCells(const Table& table, std::int32_t rows)
             if (auto value = tryReadInteger(table.cell(column, row))) {
                 values_[k] = *value;
                 valid_[k] = true;
+            } else {
+                ++invalid_;
             }
 }
 

@@ -20,6 +20,17 @@ public:
     std::int32_t at(std::int32_t column, std::int32_t row) const;
 
     std::int32_t lastColumn() const { return columns_; }
+    std::int32_t rows() const { return rows_; }
+
+    // The readings of columns 1 to lastColumn() of the row, for a block
+    // whose cells are all valid.
+    const std::int32_t* rowValues(std::int32_t row) const {
+        return values_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_);
+    }
+
+    // True when every cell of the block holds an integer, so that no reading
+    // can fail and the cells may be visited in any order.
+    bool allValid() const { return invalid_ == 0; }
 
 private:
     const Table& table_;
@@ -27,6 +38,7 @@ private:
     std::int32_t rows_;
     std::vector<std::int32_t> values_;
     std::vector<bool> valid_;
+    std::size_t invalid_ = 0;
 };
 
 } // namespace velmora
