@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -63,7 +62,11 @@ std::string readWholeFile(const std::string& path) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         throw Failure(messages::cannotOpenFile(path, lastErrorDescription()));
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Read in blocks: the file of a large roundabout has several megabytes.
+    std::string bytes;
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         throw Failure(messages::cannotOpenFile(path, lastErrorDescription()));
     return bytes;

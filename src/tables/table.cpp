@@ -88,6 +88,10 @@ const Column& Table::column(std::int64_t index) const {
 }
 
 void Table::appendColumn() {
+    // Packing waits for a new column, so that freeing every column one by
+    // one, as New data does, never packs.
+    if (static_cast<std::size_t>(slotCount_) > 2 * columns_.size() + 64)
+        packSlots();
     columns_.emplace_back();
     slot_.push_back(slotCount_++);
 }
@@ -100,8 +104,6 @@ void Table::freeColumn(std::int64_t index) {
         dense_.clear();
         sparse_.clear();
         slotCount_ = 0;
-    } else if (static_cast<std::size_t>(slotCount_) > 2 * columns_.size() + 64) {
-        packSlots();
     }
 }
 
