@@ -28,12 +28,17 @@ void readTables(Balancing& balancing, const Table& flows, const Table& od, std::
                 readReal(od.cell(static_cast<std::int64_t>(j) + 1, static_cast<std::int64_t>(i)), settings);
 }
 
-void writeMatrix(const Balancing& balancing, Table& od, std::size_t n) {
+// Writes the rounded matrix row by row and returns the whole numbers
+// written.
+std::vector<std::int64_t> writeMatrix(const Balancing& balancing, Table& od, std::size_t n) {
     const std::vector<double>& x = balancing.matrix();
+    std::vector<std::int64_t> written(n * n);
     for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = 0; j < n; ++j)
-            od.setCell(static_cast<std::int64_t>(j) + 1, static_cast<std::int64_t>(i),
-                       integerText(roundToInt64(x[i * n + j])));
+        for (std::size_t j = 0; j < n; ++j) {
+            written[i * n + j] = roundToInt64(x[i * n + j]);
+            od.setCell(static_cast<std::int64_t>(j) + 1, static_cast<std::int64_t>(i), integerText(written[i * n + j]));
+        }
+    return written;
 }
 
 } // namespace
@@ -46,8 +51,13 @@ std::string fratarBalancing(const Table& flows, Table& od, Table& probabilities,
     const std::int32_t limit = readInteger(iterationLimitText);
     balancing.start();
     balancing.run(limit, monitor);
-    writeMatrix(balancing, od, size);
-    rowProbabilities(od, probabilities, n, settings);
+    const std::vector<std::int64_t> written = writeMatrix(balancing, od, size);
+    // The row-probability step reads exactly the cells just written when the
+    // O/D table has the node columns and no more.
+    if (od.columnCount() - 1 == n && od.rowCount() == n)
+        rowProbabilities(IntegerCells(od, n, written), probabilities, n, settings);
+    else
+        rowProbabilities(od, probabilities, n, settings);
     return "Estimate error RMSE: " + fixedText(balancing.error(), 7, settings) + "\r\n" + "\r\n" +
            "Iterations: " + integerText(balancing.converged());
 }

@@ -15,6 +15,11 @@ public:
     // Columns 1 to the table's last column, rows 0 to rows - 1.
     IntegerCells(const Table& table, std::int32_t rows);
 
+    // The readings of whole numbers just written into every cell of the
+    // block as plain decimal texts, row by row: those within 32 bits read as
+    // themselves, the others fail where they are read, as their texts do.
+    IntegerCells(const Table& table, std::int32_t rows, const std::vector<std::int64_t>& written);
+
     // The reading of cell (column, row); a cell outside the block reads as
     // empty text and so fails.
     std::int32_t at(std::int32_t column, std::int32_t row) const;
