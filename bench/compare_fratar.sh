@@ -50,10 +50,10 @@ import csv, sys
 rows = [line for line in open(sys.argv[1]) if line.startswith('"') or line.startswith("name")]
 ours = {}
 for row in csv.DictReader(rows):
-    name = row["name"]
-    if not name.endswith("_median"):
+    name = row["name"].removesuffix("_median")
+    if name.rsplit("_", 1)[-1] in ("mean", "stddev", "cv"):
         continue
-    bench, n = name[: -len("_median")].split("/")
+    bench, n = name.split("/")
     ours[(bench, int(n))] = float(row["real_time"])  # microseconds
 numpy = {}
 for line in sys.argv[2].splitlines():
@@ -67,5 +67,5 @@ for n in (100, 1000):
     it = ours[("FratarPeerIteration", n)]
     whole = ours[("FratarPeer", n)]
     print(f"{n:>5} {numpy[n]:>10.0f} {it:>13.0f} {numpy[n] / it:>6.2f} {whole:>17.0f} {numpy[n] / whole:>6.2f}")
-print("ratio = numpy time / our time (above 1: ours is faster); medians of 3 runs, numpy best of 3")
+print("ratio = numpy time / our time (above 1: ours is faster); ours the median of the repetitions, numpy the best of 3")
 PY
