@@ -94,6 +94,10 @@ int main(int argc, char* argv[]) {
                 timed(window, [&] { window.Analisi_IMGClick(); }));
     std::printf("Save data N=%s: %.1f ms\n", nodes.c_str(), timed(window, [&] { window.Salva_Dati_IMGClick(); }));
 
+    std::printf("New data over the full tables N=%s: %.1f ms\n", nodes.c_str(),
+                timed(window, [&] { window.Nuovi_Dati_IMGClick(); }));
+    window.Apri_Dati_IMGClick();
+
     // Scrolling: the O/D grid a page at a time down and to the right, each
     // page painted before the next.
     QScrollBar* down = window.MatriceOD_TXT->verticalScrollBar();
