@@ -1,5 +1,7 @@
 #include "roundabout_data.h"
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -24,6 +26,33 @@ WindowState roundabout(std::int32_t n) {
         }
     state.modes.select(Mode::FlowsFromOD);
     process(state);
+    return state;
+}
+
+void olderSurvey(WindowState& state) {
+    const std::int32_t n = state.od.rowCount();
+    std::mt19937 random(static_cast<unsigned>(n) + 1);
+    std::uniform_real_distribution<double> change(0.7, 1.3);
+    for (std::int32_t o = 0; o < n; ++o)
+        for (std::int32_t d = 1; d <= n; ++d) {
+            const double trips = std::stod(state.od.cell(d, o)) * change(random);
+            state.od.setCell(d, o, std::to_string(std::max(1L, std::lround(trips))));
+        }
+}
+
+WindowState numpyPeer(std::int32_t n) {
+    formatSettings().decimalSeparator = ',';
+    WindowState state;
+    state.nodeCountText = std::to_string(n);
+    newData(state);
+    for (std::int32_t i = 0; i < n; ++i)
+        for (std::int32_t j = 0; j < n; ++j)
+            state.od.setCell(j + 1, i, std::to_string(20 + 400 / (1 + (j - i + n) % n)));
+    state.modes.select(Mode::FlowsFromOD);
+    process(state);
+    for (std::int32_t i = 0; i < n; ++i)
+        for (std::int32_t j = 0; j < n; ++j)
+            state.od.setCell(j + 1, i, std::to_string(1 + (i * 7 + j * 13) % 97));
     return state;
 }
 

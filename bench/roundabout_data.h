@@ -13,4 +13,15 @@ namespace velmora::bench {
 // Q.in, Q.out and Q.cir it gives.
 WindowState roundabout(std::int32_t n);
 
+// The O/D matrix of the state replaced by an older survey of the same
+// roundabout: every cell off by up to 30 %, at least 1, so that the Fratar
+// step has some way to go.
+void olderSurvey(WindowState& state);
+
+// The matrices of bench/fratar_numpy.py: after New data for n nodes, the
+// flows of the trips 20 + 400 // (1 + (d - o + n) % n) (so Q.in and Q.out
+// are its row and column sums) and the seed 1 + (o*7 + d*13) % 97 in the
+// O/D table, rows and columns counted from 0.
+WindowState numpyPeer(std::int32_t n);
+
 } // namespace velmora::bench

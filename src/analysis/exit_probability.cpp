@@ -25,19 +25,32 @@ void exitProbabilities(const Table& flows, std::int32_t n, std::vector<double>& 
     }
 }
 
+// Writes the "0.000" text of the value into the cell and returns what a
+// real reading of that cell gives, so that later passes need not read the
+// cell again.
+double writeShare(Table& probabilities, std::int32_t d, std::int32_t row, double value,
+                  const FormatSettings& settings) {
+    std::string text = fixedText(value, 3, settings);
+    const double reading = readDouble(text, settings);
+    probabilities.setCell(d, row, std::move(text));
+    return reading;
+}
+
 // The shares of one row need not add up to one: the rounded texts may miss
 // it, and within one circle a vehicle may not leave at all. What is left,
 // computed on the texts as they stand, is shared equally by every cell.
-void normaliseRow(Table& probabilities, std::int32_t row, std::int32_t n, const FormatSettings& settings) {
+// `shares` holds the readings of the row's texts and receives those of the
+// texts written here.
+void normaliseRow(Table& probabilities, std::int32_t row, std::int32_t n, double* shares,
+                  const FormatSettings& settings) {
     double residual = 1;
     for (std::int32_t d = 1; d <= n; ++d)
-        residual = subtract(residual, readDouble(probabilities.cell(d, row), settings));
+        residual = subtract(residual, shares[at(d)]);
     if (residual == 0)
         return;
     const double share = divide(residual, n);
     for (std::int32_t d = 1; d <= n; ++d)
-        probabilities.setCell(d, row,
-                              fixedText(add(readDouble(probabilities.cell(d, row), settings), share), 3, settings));
+        shares[at(d)] = writeShare(probabilities, d, row, add(shares[at(d)], share), settings);
 }
 
 } // namespace
@@ -69,24 +82,28 @@ void exitProbabilityMatrix(const Table& flows, Table& probabilities, Table& od, 
 
     exitProbabilities(flows, n, exit, stay);
 
+    // The readings of the probability texts as they stand, row by row.
+    std::vector<double> shares(size * size);
+    const auto rowShares = [&](std::int32_t o) { return shares.data() + at(o) * size; };
+
     for (std::int32_t o = 1; o <= n; ++o) {
         tripProbabilities(exit, stay, o, trips);
         // A product that left the range of a double did so at one of its
         // multiplications and stayed infinite or NaN after it: the trip
         // fails where its own product would have.
+        double* row = rowShares(o);
         for (std::int32_t d = 1; d <= n; ++d)
-            probabilities.setCell(d, o - 1, fixedText(checkedResult(trips[at(d)]), 3, settings));
+            row[at(d)] = writeShare(probabilities, d, o - 1, checkedResult(trips[at(d)]), settings);
     }
 
     for (std::int32_t o = 1; o <= n; ++o)
-        normaliseRow(probabilities, o - 1, n, settings);
+        normaliseRow(probabilities, o - 1, n, rowShares(o), settings);
 
     for (std::int32_t o = 1; o <= n; ++o) {
         const double entering = readInteger(flows.cell(flowColumn::entering, o - 1));
-        for (std::int32_t d = 1; d <= n; ++d) {
-            const double share = readDouble(probabilities.cell(d, o - 1), settings);
-            od.setCell(d, o - 1, integerText(roundToInt64(multiply(entering, share))));
-        }
+        const double* row = rowShares(o);
+        for (std::int32_t d = 1; d <= n; ++d)
+            od.setCell(d, o - 1, integerText(roundToInt64(multiply(entering, row[at(d)]))));
     }
 }
 

@@ -38,12 +38,38 @@ void writeCirculatingByRule(const IntegerCells& cells, Table& flows, std::int32_
                       integerText(roundToInt64(circulatingFlowByRule(cells, n, nodes))));
 }
 
-} // namespace
+void writeEnteringAndExiting(Table& flows, std::int32_t node, std::int64_t in, std::int64_t out) {
+    flows.setCell(flowColumn::entering, node - 1, integerText(in));
+    flows.setCell(flowColumn::exiting, node - 1, integerText(out));
+}
 
-void flowsFromOD(const Table& od, Table& flows, std::int32_t n) {
-    const IntegerCells cells(od, n);
-    std::vector<std::int64_t> entering(static_cast<std::size_t>(n));
-    std::vector<std::int64_t> exiting(static_cast<std::size_t>(n));
+// Q.in and Q.out of every node, written node by node. Each row sum adds
+// its cells from the left and each column sum its cells from the top,
+// whichever way the matrix is walked.
+void enteringAndExiting(const IntegerCells& cells, Table& flows, std::int32_t n, std::vector<std::int64_t>& entering,
+                        std::vector<std::int64_t>& exiting) {
+    const auto size = static_cast<std::size_t>(n);
+    if (cells.allValid() && cells.lastColumn() >= n) {
+        // No reading can fail, so the matrix is walked once in memory order.
+        std::vector<double> out(size, 0.0);
+        for (std::size_t row = 0; row < size; ++row) {
+            const std::int32_t* values = cells.rowValues(static_cast<std::int32_t>(row));
+            double in = 0;
+            for (std::size_t d = 0; d < size; ++d) {
+                in += values[d];
+                out[d] += values[d];
+            }
+            entering[row] = roundToInt64(in);
+        }
+        for (std::int32_t node = 1; node <= n; ++node) {
+            const auto k = static_cast<std::size_t>(node - 1);
+            exiting[k] = roundToInt64(out[k]);
+            writeEnteringAndExiting(flows, node, entering[k], exiting[k]);
+        }
+        return;
+    }
+    // A cell may fail, and must fail where node by node reading meets it,
+    // after the flows of the nodes before.
     for (std::int32_t node = 1; node <= n; ++node) {
         double in = 0;
         double out = 0;
@@ -51,11 +77,23 @@ void flowsFromOD(const Table& od, Table& flows, std::int32_t n) {
             in += cells.at(d, node - 1);
             out += cells.at(node, d - 1);
         }
-        entering[static_cast<std::size_t>(node - 1)] = roundToInt64(in);
-        exiting[static_cast<std::size_t>(node - 1)] = roundToInt64(out);
-        flows.setCell(flowColumn::entering, node - 1, integerText(roundToInt64(in)));
-        flows.setCell(flowColumn::exiting, node - 1, integerText(roundToInt64(out)));
+        const auto k = static_cast<std::size_t>(node - 1);
+        entering[k] = roundToInt64(in);
+        exiting[k] = roundToInt64(out);
+        writeEnteringAndExiting(flows, node, entering[k], exiting[k]);
     }
+}
+
+} // namespace
+
+void flowsFromOD(const Table& od, Table& flows, std::int32_t n) {
+    flowsFromOD(IntegerCells(od, n), flows, n);
+}
+
+void flowsFromOD(const IntegerCells& cells, Table& flows, std::int32_t n) {
+    std::vector<std::int64_t> entering(static_cast<std::size_t>(n));
+    std::vector<std::int64_t> exiting(static_cast<std::size_t>(n));
+    enteringAndExiting(cells, flows, n, entering, exiting);
 
     // Counting by the rule reads the matrix once per node. When the matrix
     // has exactly the node columns, every cell has already been read above
@@ -76,7 +114,10 @@ void flowsFromOD(const Table& od, Table& flows, std::int32_t n) {
 }
 
 void rowProbabilities(const Table& od, Table& probabilities, std::int32_t n, const FormatSettings& settings) {
-    const IntegerCells cells(od, n);
+    rowProbabilities(IntegerCells(od, n), probabilities, n, settings);
+}
+
+void rowProbabilities(const IntegerCells& cells, Table& probabilities, std::int32_t n, const FormatSettings& settings) {
     const std::int32_t lastColumn = probabilities.columnCount() - 1;
     for (std::int32_t i = 0; i < n; ++i) {
         double total = 0;

@@ -1,5 +1,8 @@
 #include "analysis/integer_cells.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "rtl/integer_reading.h"
 
 namespace velmora {
@@ -17,7 +20,22 @@ IntegerCells::IntegerCells(const Table& table, std::int32_t rows)
             if (auto value = tryReadInteger(table.cell(column, row))) {
                 values_[k] = *value;
                 valid_[k] = true;
+            } else {
+                ++invalid_;
             }
+}
+
+IntegerCells::IntegerCells(const Table& table, std::int32_t rows, const std::vector<std::int64_t>& written)
+    : table_(table), columns_(std::max(table.columnCount() - 1, 0)), rows_(rows) {
+    values_.resize(written.size());
+    valid_.resize(written.size());
+    for (std::size_t k = 0; k < written.size(); ++k)
+        if (written[k] >= INT32_MIN && written[k] <= INT32_MAX) {
+            values_[k] = static_cast<std::int32_t>(written[k]);
+            valid_[k] = true;
+        } else {
+            ++invalid_;
+        }
 }
 
 std::int32_t IntegerCells::at(std::int32_t column, std::int32_t row) const {

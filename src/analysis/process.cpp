@@ -4,6 +4,7 @@
 #include "analysis/exit_probability.h"
 #include "analysis/flows_from_od.h"
 #include "analysis/fratar.h"
+#include "analysis/integer_cells.h"
 #include "rtl/format_settings.h"
 
 namespace velmora {
@@ -13,8 +14,11 @@ std::optional<std::string> process(WindowState& state, IterationMonitor* monitor
     const std::int32_t n = state.od.rowCount();
 
     if (state.modes.isSelected(Mode::FlowsFromOD)) {
-        flowsFromOD(state.od, state.flows, n);
-        rowProbabilities(state.od, state.probabilities, n, settings);
+        // Both steps read the same O/D cells, and the first writes only the
+        // flow table, so one reading serves both.
+        const IntegerCells cells(state.od, n);
+        flowsFromOD(cells, state.flows, n);
+        rowProbabilities(cells, state.probabilities, n, settings);
     }
 
     const bool byProbability = state.modes.isSelected(Mode::ODByProbability);

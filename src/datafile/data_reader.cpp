@@ -45,9 +45,9 @@ void readFlowRows(WindowState& state, const Lines& lines, std::int32_t n) {
 // included; a field beyond the last column fails as the table write does.
 void readMatrixRows(Table& table, const Lines& lines, std::size_t firstLine, std::int32_t n) {
     for (std::int32_t i = 0; i < n; ++i) {
-        const Lines fields = splitFields(itemAt(lines, firstLine + static_cast<std::size_t>(i)));
+        Lines fields = splitFields(itemAt(lines, firstLine + static_cast<std::size_t>(i)));
         for (std::size_t j = 0; j < fields.size(); ++j)
-            table.setCell(static_cast<std::int64_t>(j), i, fields[j]);
+            table.setCell(static_cast<std::int64_t>(j), i, std::move(fields[j]));
     }
 }
 

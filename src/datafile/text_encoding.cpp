@@ -127,9 +127,17 @@ std::string decodeUtf16(std::string_view bytes, bool bigEndian) {
 std::string decodeWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned b = byteAt(bytes, i);
-        appendUtf8(out, b >= 0x80 && b < 0xA0 ? highControlBlock[b - 0x80] : b);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // Runs of plain ASCII, nearly the whole of a data file, go as they are.
+        const std::size_t start = i;
+        while (i < bytes.size() && byteAt(bytes, i) < 0x80)
+            ++i;
+        out.append(bytes.substr(start, i - start));
+        if (i == bytes.size())
+            break;
+        const unsigned b = byteAt(bytes, i++);
+        appendUtf8(out, b < 0xA0 ? highControlBlock[b - 0x80] : b);
     }
     return out;
 }
@@ -170,6 +178,12 @@ std::string encodeWindows1252(std::string_view text) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
+        const std::size_t start = i;
+        while (i < text.size() && byteAt(text, i) < 0x80)
+            ++i;
+        out.append(text.substr(start, i - start));
+        if (i == text.size())
+            break;
         char32_t c = 0;
         out += nextUtf8(text, i, c) ? windows1252Byte(c) : '?';
     }

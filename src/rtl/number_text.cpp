@@ -1,5 +1,6 @@
 #include "rtl/number_text.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 
@@ -17,62 +18,67 @@ namespace {
 bool isTie(double magnitude, int decimals) {
     if (magnitude == 0 || !std::isfinite(magnitude))
         return false;
-    int exponent = 0;
-    double fraction = std::frexp(magnitude, &exponent);
-    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    exponent -= 53;
-    while ((mantissa & 1u) == 0) {
-        mantissa >>= 1;
-        ++exponent;
-    }
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    constexpr std::uint64_t fractionBits = (std::uint64_t{1} << 52) - 1;
+    const auto biased = static_cast<int>(bits >> 52);
+    // Subnormals have no hidden bit and the exponent of the smallest normal.
+    std::uint64_t mantissa = biased == 0 ? bits & fractionBits : (bits & fractionBits) | (fractionBits + 1);
+    int exponent = (biased == 0 ? 1 : biased) - 1075;
+    exponent += std::countr_zero(mantissa);
     return exponent == -(decimals + 1);
 }
 
-std::string fixedDigits(double magnitude, int decimals) {
-    char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
+// Writes the digits with '.' into the buffer and returns their end.
+char* fixedDigits(char* first, char* last, double magnitude, int decimals) {
+    return std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals).ptr;
 }
 
-// Adds one unit in the last place of a text of digits and one '.'.
-void incrementLastDigit(std::string& digits) {
-    for (std::size_t i = digits.size(); i-- > 0;) {
-        if (digits[i] == '.')
+// Adds one unit in the last place of digits with one '.'; returns the new
+// first character (one place earlier when a carry runs out at the front).
+char* incrementLastDigit(char* first, char* end) {
+    for (char* p = end; p-- > first;) {
+        if (*p == '.')
             continue;
-        if (digits[i] != '9') {
-            ++digits[i];
-            return;
+        if (*p != '9') {
+            ++*p;
+            return first;
         }
-        digits[i] = '0';
+        *p = '0';
     }
-    digits.insert(digits.begin(), '1');
+    *--first = '1';
+    return first;
 }
 
 } // namespace
 
 std::string fixedText(double value, int decimals, const FormatSettings& settings) {
     const double magnitude = std::fabs(value);
-    std::string digits;
+    // One place in front for a minus sign and one for a carry.
+    char buffer[400];
+    char* first = buffer + 2;
+    char* end = nullptr;
     if (isTie(magnitude, decimals)) {
         // The expansion with one more decimal is exact and ends in 5: drop
         // it and round away from zero. (Shortest-correct formatting would
         // round such a tie to even.)
-        digits = fixedDigits(magnitude, decimals + 1);
-        digits.pop_back();
-        if (digits.back() == '.')
-            digits.pop_back();
-        incrementLastDigit(digits);
+        end = fixedDigits(first, buffer + sizeof buffer, magnitude, decimals + 1) - 1;
+        if (end[-1] == '.')
+            --end;
+        first = incrementLastDigit(first, end);
     } else {
-        digits = fixedDigits(magnitude, decimals);
+        end = fixedDigits(first, buffer + sizeof buffer, magnitude, decimals);
     }
 
-    bool allZero = digits.find_first_not_of("0.") == std::string::npos;
-    for (char& c : digits)
-        if (c == '.')
-            c = settings.decimalSeparator;
+    bool allZero = true;
+    for (char* p = first; p != end; ++p) {
+        if (*p == '.')
+            *p = settings.decimalSeparator;
+        else if (*p != '0')
+            allZero = false;
+    }
     if (value < 0 && !allZero)
-        digits.insert(digits.begin(), '-');
-    return digits;
+        *--first = '-';
+    return std::string(first, end);
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "rtl/real_reading.h"
 
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 #include "rtl/failure.h"
@@ -38,6 +39,33 @@ long exponentValue(std::string_view digits) {
             return 100000;
     }
     return value;
+}
+
+// Most cell texts are short decimals such as "0,063" or "1250". When all
+// their digits make a whole number below 2^53 and the decimal point moves it
+// by at most 22 places, both that number and the power of ten are exact
+// doubles, so one division or multiplication rounds the exact decimal value
+// once: the same correctly rounded double as the full conversion, found
+// without building a text for it.
+std::optional<double> exactShortDecimal(std::string_view whole, std::string_view fraction, long exponent) {
+    constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int mostDigits = 15; // 10^15 - 1 < 2^53
+    std::uint64_t digits = 0;
+    int significant = 0;
+    for (std::string_view part : {whole, fraction})
+        for (char c : part) {
+            if (significant == 0 && c == '0')
+                continue;
+            if (++significant > mostDigits)
+                return std::nullopt;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    const long scale = exponent - static_cast<long>(fraction.size());
+    if (scale < -22 || scale > 22)
+        return std::nullopt;
+    const auto value = static_cast<double>(digits);
+    return scale < 0 ? value / powersOfTen[-scale] : value * powersOfTen[scale];
 }
 
 } // namespace
@@ -84,6 +112,9 @@ std::optional<double> tryReadReal(std::string_view text, const FormatSettings& s
     std::string_view significantWhole = withoutLeadingZeros(whole);
     if (significantWhole.empty() && fraction.find_first_not_of('0') == std::string_view::npos)
         return zero;
+
+    if (auto value = exactShortDecimal(whole, fraction, exponent))
+        return negative ? -*value : *value;
 
     std::string number;
     number.reserve(whole.size() + fraction.size() + 16);

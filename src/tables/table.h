@@ -49,25 +49,26 @@ public:
     void moveColumn(std::int32_t from, std::int32_t to);
 
 private:
-    // One column's texts: dense for the rows written from the top, with a
-    // sparse tail for far-off rows so that no write allocates per row.
-    struct Cells {
-        std::vector<std::string> dense;
-        std::map<std::int32_t, std::string> sparse;
+    // The texts are kept row by row, since every command walks the tables
+    // row by row: row r holds one text per storage slot, and column c keeps
+    // its texts in slot slot_[c], so moving a column moves no text. A
+    // freed column's slot is not reused (its texts linger unseen) until the
+    // slots are packed again or the last column goes.
+    using Row = std::vector<std::string>;
 
-        const std::string* find(std::int32_t row) const;
-        void store(std::int32_t row, std::string text);
-        void dropFrom(std::int32_t row);
-    };
-    struct Slot {
-        Column column;
-        Cells cells;
-    };
-
+    const Row* findRow(std::int32_t row) const;
+    Row* rowFor(std::int32_t row);
+    void packSlots();
     void checkColumn(std::int64_t index) const;
 
-    std::vector<Slot> columns_;
+    std::vector<Column> columns_;
+    std::vector<std::int32_t> slot_;
+    std::int32_t slotCount_ = 0;
     std::int32_t rows_ = 0;
+    // Dense for the rows written from the top, with a sparse tail for
+    // far-off rows so that no write allocates per row in between.
+    std::vector<Row> dense_;
+    std::map<std::int32_t, Row> sparse_;
 };
 
 } // namespace velmora

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "support/tables.h"
 #include "tables/table.h"
 
@@ -110,6 +113,45 @@ TEST(Table, MovingAColumnTakesItsTexts) {
     EXPECT_EQ(table.column(1).header, "h2");
     table.moveColumn(0, 3);
     EXPECT_EQ(test::texts(table, 0, 3), (test::Rows{{"c2", "c1", "c3", "c0"}}));
+}
+
+// Many frees and appends, moved columns, near and far rows: each column
+// keeps exactly its own texts, and a new column never shows a freed one's.
+TEST(Table, ColumnsKeepTheirOwnTextsThroughManyFreesAndAppends) {
+    Table table = tableOf(3, 100000);
+    const int rows[] = {0, 1, 99999};
+    const auto label = [](int id, int row) { return std::to_string(id) + ":" + std::to_string(row); };
+    std::vector<int> ids = {0, 1, 2}; // which column stands where, by the id written into its texts
+    for (std::size_t c = 0; c < ids.size(); ++c)
+        for (int row : rows)
+            table.setCell(static_cast<int>(c), row, label(ids[c], row));
+    int next = 3;
+    for (int round = 0; round < 300; ++round) {
+        table.appendColumn();
+        ids.push_back(next);
+        for (int row : rows)
+            table.setCell(table.columnCount() - 1, row, label(next, row));
+        ++next;
+        table.moveColumn(table.columnCount() - 1, round % table.columnCount());
+        std::rotate(ids.begin() + round % static_cast<int>(ids.size()), ids.end() - 1, ids.end());
+        if (round % 3 != 0) {
+            const int gone = (round * 7) % table.columnCount();
+            table.freeColumn(gone);
+            ids.erase(ids.begin() + gone);
+        }
+        table.appendColumn();
+        ASSERT_EQ(table.cell(table.columnCount() - 1, 0), "") << round;
+        table.freeColumn(table.columnCount() - 1);
+    }
+    for (std::size_t c = 0; c < ids.size(); ++c)
+        for (int row : rows)
+            ASSERT_EQ(table.cell(static_cast<int>(c), row), label(ids[c], row)) << c << " row " << row;
+    EXPECT_EQ(table.cell(0, 2), "");
+
+    while (table.columnCount() > 0)
+        table.freeColumn(0);
+    table.appendColumn();
+    EXPECT_EQ(table.cell(0, 0), "");
 }
 
 } // namespace
