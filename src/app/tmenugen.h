@@ -4,6 +4,7 @@
 // commands on it; it computes nothing itself.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -34,6 +35,9 @@ public:
     void setInformationWindow(TInformazioni* window) { information_ = window; }
 
     velmora::WindowState& state() { return state_; }
+
+    // How long a Fratar balancing runs before its progress window appears.
+    void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
 
     QWidget* Comandi_LAY = nullptr;
     QLineEdit* Numero_nodi_TXT = nullptr;
@@ -94,4 +98,5 @@ private:
     TInformazioni* information_ = nullptr;
     QString lastSavedFile_;
     QString lastOpenedFile_;
+    std::chrono::milliseconds progressDelay_{400};
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/process.h"
+#include "balancing_progress.h"
 #include "datafile/data_file.h"
 #include "dialogs.h"
 #include "rtl/error_box_text.h"
@@ -19,7 +20,10 @@ void TMenuGEN::Nuovi_Dati_IMGClick() {
 
 void TMenuGEN::Analisi_IMGClick() {
     std::optional<std::string> report;
-    runCommand([this, &report] { report = velmora::process(state_); });
+    runCommand([this, &report] {
+        BalancingProgress progress(this, progressDelay_);
+        report = velmora::process(state_, &progress);
+    });
     if (report)
         dialogs_->showMessage(QString::fromStdString(*report));
 }
@@ -54,7 +58,10 @@ void TMenuGEN::runCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const velmora::Failure& error) {
-        failure = error.what();
+        failure = error.message();
+    } catch (const velmora::Stopped&) {
+        // The user stopped a balancing: what it wrote before stands, and
+        // nothing needs saying.
     }
     showState();
     if (failure)
