@@ -10,14 +10,18 @@ GridUndo::GridUndo(TableModel* model, QObject* parent) : QObject(parent), model_
 std::int64_t GridUndo::write(std::vector<velmora::CellText> cells) {
     const velmora::Table& table = model_->table();
     std::erase_if(cells, [&](const velmora::CellText& cell) { return table.column(cell.column).readOnly; });
-    if (cells.empty())
-        return 0;
     std::vector<velmora::CellText> previous;
     previous.reserve(cells.size());
-    for (const velmora::CellText& cell : cells)
+    bool changes = false;
+    for (const velmora::CellText& cell : cells) {
         previous.push_back({cell.column, cell.row, table.cell(cell.column, cell.row)});
-    model_->setCells(cells);
-    push(std::move(previous));
+        changes = changes || previous.back().text != cell.text;
+    }
+    // A Delete on empty cells or a paste of the same texts is no step to undo.
+    if (changes) {
+        model_->setCells(cells);
+        push(std::move(previous));
+    }
     return static_cast<std::int64_t>(cells.size());
 }
 

@@ -24,7 +24,7 @@ public:
     GridUndo(TableModel* model, QObject* parent);
 
     // Writes the cells through the model as one step. Cells of read-only
-    // columns are left as they are; returns how many cells were written.
+    // columns are left as they are; returns how many cells the table took.
     std::int64_t write(std::vector<velmora::CellText> cells);
 
     // A step for texts already written elsewhere (a cell editor): `previous`

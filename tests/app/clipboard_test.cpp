@@ -1,6 +1,7 @@
 // The grids as spreadsheets: copy, paste, Delete, undo and the moves of
 // Enter and Tab, driven through the keys the user presses.
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -71,11 +72,17 @@ void ClipboardTest::copyGivesTheSelectedRowsAsSpreadsheetText() {
     QCOMPARE(clipboardText(), QStringLiteral("2\t0,308\t0,000\t0,462\t0,231\r\n"
                                              "3\t0,484\t0,290\t0,000\t0,226\r\n"));
 
-    // The flow table in the order its columns were dragged to.
+    // The flow table in the order its columns were dragged to, copied from
+    // its context menu.
     TableGrid* flows = t.window->Flussi_QeQuQc_TXT;
+    QCOMPARE(flows->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList menu;
+    for (QAction* action : flows->actions())
+        menu << action->text();
+    QCOMPARE(menu, (QStringList{"Copy", "Paste", "Delete", "Undo"}));
     flows->tableModel()->moveColumnInTable(3, 1);
     selectRows(flows, 0, 0);
-    press(flows, QKeySequence::Copy);
+    flows->actions().front()->trigger();
     QCOMPARE(clipboardText(), QStringLiteral("1\t340\t350\t270\r\n"));
 }
 
@@ -191,6 +198,14 @@ void ClipboardTest::deleteSparesTheNodeColumnUnlessItIsSelectedAlone() {
 
     press(od, QKeySequence::Undo);
     QCOMPARE(texts(t.window->state().od, 0, 0), (Rows{{"1"}, {"2"}, {"3"}, {"4"}}));
+
+    // Emptying cells that hold nothing is no step: the next undo is the
+    // first Delete's.
+    selectRows(od, 1, 1);
+    press(od, QKeySequence::Delete);
+    press(od, QKeySequence::Undo);
+    QCOMPARE(texts(t.window->state().od, 1, 4).at(1), fourNodeOD.at(1));
+    QVERIFY(!od->undoHistory()->canUndo());
 }
 
 void ClipboardTest::enterMovesDownAndTabAcrossAfterAnEdit() {
