@@ -12,7 +12,9 @@ TableGrid::TableGrid(velmora::Table& table, QWidget* parent) : QTableView(parent
     setPalette(rows);
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Clicks select whole rows; Shift and Ctrl extend the selection over
+    // several rows, so a matrix can go to a spreadsheet in one copy.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
@@ -33,6 +35,7 @@ TableGrid::TableGrid(velmora::Table& table, QWidget* parent) : QTableView(parent
     connect(header, &QHeaderView::sectionMoved, this, &TableGrid::columnDragged);
     connect(header, &QHeaderView::sectionResized, this, &TableGrid::columnResized);
     showTableOrderAndWidths();
+    setUpSpreadsheetEditing();
 }
 
 void TableGrid::commitOpenEditor() {

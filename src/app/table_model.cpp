@@ -1,5 +1,7 @@
 #include "table_model.h"
 
+#include <algorithm>
+
 TableModel::TableModel(velmora::Table& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
 
 int TableModel::rowCount(const QModelIndex& parent) const {
@@ -46,6 +48,21 @@ void TableModel::moveColumnInTable(int from, int to) {
     beginMoveColumns({}, from, from, {}, to > from ? to + 1 : to);
     table_.moveColumn(from, to);
     endMoveColumns();
+}
+
+void TableModel::setCells(const std::vector<velmora::CellText>& cells) {
+    int top = rowCount(), bottom = -1, left = columnCount(), right = -1;
+    for (const velmora::CellText& cell : cells) {
+        if (table_.column(cell.column).readOnly)
+            continue;
+        table_.setCell(cell.column, cell.row, cell.text);
+        top = std::min(top, cell.row);
+        bottom = std::max(bottom, cell.row);
+        left = std::min(left, cell.column);
+        right = std::max(right, cell.column);
+    }
+    if (bottom >= 0)
+        emit dataChanged(index(top, left), index(bottom, right), {Qt::DisplayRole, Qt::EditRole});
 }
 
 void TableModel::reload() {

@@ -4,7 +4,10 @@
 
 #include <QAbstractTableModel>
 
+#include <vector>
+
 #include "tables/table.h"
+#include "tables/text_block.h"
 
 class TableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -23,6 +26,11 @@ public:
     // The user's drag of a column header: the column moves with its texts
     // in the table, so every command finds it at its new position.
     void moveColumnInTable(int from, int to);
+
+    // Writes many cells at once (a paste, a delete, an undo) through the
+    // table's cell write and tells the views once. Read-only columns keep
+    // their texts.
+    void setCells(const std::vector<velmora::CellText>& cells);
 
     // After a command has rebuilt or rewritten the table behind the model.
     void reload();
