@@ -8,13 +8,14 @@ namespace velmora {
 namespace {
 
 using test::crlfLines;
+using test::earlierWindow;
 using test::failureOf;
 using test::Rows;
 using test::snapshotOf;
 using test::TempDir;
 using test::WindowSnapshot;
 
-const std::string header = "Nodi\tIterazioni\tRicava_QeQuQc\tRicava_MatriceOD(P)\tRicava_MatriceOD(Fratar)";
+const std::string& header = test::fileHeader;
 
 // The reference file's lines, to be varied one at a time.
 std::vector<std::string> exampleLines() {
@@ -29,19 +30,6 @@ std::vector<std::string> exampleLines() {
             "O/D\t1\t2",
             "1\t0,000\t1,000",
             "2\t1,000\t0,000"};
-}
-
-// A window that differs from every file below: three nodes with flows typed
-// in, a filled O/D matrix, iteration limit 77 and the Fratar mode.
-WindowState earlierWindow() {
-    WindowState state;
-    state.nodeCountText = "3";
-    newData(state);
-    test::fill(state.flows, {{"a1", "b1", "c1"}, {"a2", "b2", "c2"}, {"a3", "b3", "c3"}});
-    test::fill(state.od, {{"x", "x", "x"}, {"x", "x", "x"}, {"x", "x", "x"}});
-    state.iterationLimitText = "77";
-    state.modes.select(Mode::ODByFratar);
-    return state;
 }
 
 std::vector<bool> modesOf(const WindowState& state) {

@@ -110,4 +110,20 @@ inline WindowSnapshot snapshotOf(const WindowState& state) {
     return snapshot;
 }
 
+// The fixed first line of every data file.
+inline const std::string fileHeader = "Nodi\tIterazioni\tRicava_QeQuQc\tRicava_MatriceOD(P)\tRicava_MatriceOD(Fratar)";
+
+// A window that differs from every file the tests open: three nodes with
+// flows typed in, a filled O/D matrix, iteration limit 77 and the Fratar mode.
+inline WindowState earlierWindow() {
+    WindowState state;
+    state.nodeCountText = "3";
+    newData(state);
+    fill(state.flows, {{"a1", "b1", "c1"}, {"a2", "b2", "c2"}, {"a3", "b3", "c3"}});
+    fill(state.od, {{"x", "x", "x"}, {"x", "x", "x"}, {"x", "x", "x"}});
+    state.iterationLimitText = "77";
+    state.modes.select(Mode::ODByFratar);
+    return state;
+}
+
 } // namespace velmora::test

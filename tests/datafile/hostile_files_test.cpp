@@ -23,6 +23,7 @@
 namespace velmora {
 namespace {
 
+using test::earlierWindow;
 using test::failureOf;
 using test::readBytes;
 using test::snapshotOf;
@@ -37,19 +38,7 @@ constexpr bool sanitizedBuild = true;
 constexpr bool sanitizedBuild = false;
 #endif
 
-const std::string header = "Nodi\tIterazioni\tRicava_QeQuQc\tRicava_MatriceOD(P)\tRicava_MatriceOD(Fratar)";
-
-// Three nodes with typed flows and matrix, limit 77, the Fratar mode.
-WindowState earlierWindow() {
-    WindowState state;
-    state.nodeCountText = "3";
-    newData(state);
-    test::fill(state.flows, {{"a1", "b1", "c1"}, {"a2", "b2", "c2"}, {"a3", "b3", "c3"}});
-    test::fill(state.od, {{"x", "x", "x"}, {"x", "x", "x"}, {"x", "x", "x"}});
-    state.iterationLimitText = "77";
-    state.modes.select(Mode::ODByFratar);
-    return state;
-}
+const std::string& header = test::fileHeader;
 
 // The saved file of a window of n nodes after New data, with the corner
 // cells of each table filled so that both ends of every section are read.
