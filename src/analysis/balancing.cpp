@@ -15,6 +15,19 @@ bool isUsableDivisor(double divisor) {
     return divisor != 0 && std::isfinite(divisor);
 }
 
+// quotients[k] := dividends[k] / divisors[k] for every k, without checks;
+// false as soon as one would fault (quotients may alias divisors).
+bool quotients(const double* dividends, const double* divisors, double* quotients, std::size_t n) {
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!isUsableDivisor(divisors[k]))
+            return false;
+        quotients[k] = dividends[k] / divisors[k];
+        if (!std::isfinite(quotients[k]))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Balancing::Balancing(std::int32_t n)
@@ -127,20 +140,9 @@ bool Balancing::fastIteration() {
     double* columnGrowth = columnGrowth_.data();
     double* columnSum = columnSum_.data();
 
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!isUsableDivisor(rowTotal_[i]))
-            return false;
-        rowGrowth[i] = rowTarget_[i] / rowTotal_[i];
-        if (!std::isfinite(rowGrowth[i]))
-            return false;
-    }
-    for (std::size_t j = 0; j < n; ++j) {
-        if (!isUsableDivisor(columnTotal_[j]))
-            return false;
-        columnGrowth[j] = columnTarget_[j] / columnTotal_[j];
-        if (!std::isfinite(columnGrowth[j]))
-            return false;
-    }
+    if (!quotients(rowTarget_.data(), rowTotal_.data(), rowGrowth, n) ||
+        !quotients(columnTarget_.data(), columnTotal_.data(), columnGrowth, n))
+        return false;
 
     // Location factors: the row sums of X(i, j) F(i) and the column sums of
     // X(i, j) G(j), in one pass.
@@ -176,20 +178,9 @@ bool Balancing::fastIteration() {
         }
         rowLocation_[i] = s;
     }
-    for (std::size_t r = 0; r < n; ++r) {
-        if (!isUsableDivisor(rowLocation_[r]))
-            return false;
-        rowLocation_[r] = rowTotal_[r] / rowLocation_[r];
-        if (!std::isfinite(rowLocation_[r]))
-            return false;
-    }
-    for (std::size_t j = 0; j < n; ++j) {
-        if (!isUsableDivisor(columnSum[j]))
-            return false;
-        columnLocation_[j] = columnTotal_[j] / columnSum[j];
-        if (!std::isfinite(columnLocation_[j]))
-            return false;
-    }
+    if (!quotients(rowTotal_.data(), rowLocation_.data(), rowLocation_.data(), n) ||
+        !quotients(columnTotal_.data(), columnSum, columnLocation_.data(), n))
+        return false;
 
     // The new cells, their totals and the squared changes against the
     // matrix before (which the current one still is), in one pass.

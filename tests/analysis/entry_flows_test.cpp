@@ -11,9 +11,7 @@ using test::failureOf;
 using test::Rows;
 using test::texts;
 
-// Q.out and Q.cir of the roundabout whose O/D matrix gives Q.in 350, 260,
-// 310 and 290.
-const Rows fourNodes = {{"270", "340"}, {"300", "390"}, {"450", "200"}, {"190", "320"}};
+const Rows& fourNodes = test::fourNodeFlows;
 
 TEST(EntryFlows, BalanceOfTheRing) {
     struct Case {

@@ -16,7 +16,7 @@ using test::failureOf;
 using test::Rows;
 using test::texts;
 
-const Rows fourNodes = {{"270", "340"}, {"300", "390"}, {"450", "200"}, {"190", "320"}};
+const Rows& fourNodes = test::fourNodeFlows;
 
 // Every trip's product multiplied out from 1, factor by factor, in driving
 // order.

@@ -26,6 +26,10 @@ WindowState stateWithOD(const Rows& od);
 // cells empty) and the mode selected.
 WindowState stateWithFlows(const Rows& flows, const Rows& od, Mode mode);
 
+// Q.out and Q.cir, node by node, of the four-node roundabout whose O/D
+// matrix gives Q.in 350, 260, 310 and 290.
+inline const Rows fourNodeFlows = {{"270", "340"}, {"300", "390"}, {"450", "200"}, {"190", "320"}};
+
 // Runs the action and returns the failure's message ("" if none).
 template <typename Action> std::string failureOf(Action&& action) {
     try {
